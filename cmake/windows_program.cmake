@@ -7,6 +7,7 @@ target_compile_options(program PRIVATE ${size_options})
 
 add_executable(korvessa WIN32
     runtime/win32/win32_controls.cpp
+    runtime/win32/win32_desktop.cpp
     runtime/win32/win32_dialogs.cpp
     runtime/win32/win32_entry.cpp
     runtime/win32/win32_icons.cpp
@@ -16,6 +17,6 @@ add_executable(korvessa WIN32
     runtime/win32/win32_window.cpp)
 target_include_directories(korvessa PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_options(korvessa PRIVATE ${size_options} -Wall -Wextra -Werror)
-target_link_libraries(korvessa PRIVATE runtime_core program user32 gdi32)
+target_link_libraries(korvessa PRIVATE runtime_core program user32 gdi32 shell32 ole32)
 target_link_options(korvessa PRIVATE -static -s -Wl,--gc-sections -Wl,--dynamicbase
     -Wl,--nxcompat)

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "form.h"
+#include "runtime.h"
 
 struct OpenWindow;  // the core's record of a loaded window; backends only pass it back
 
@@ -68,6 +69,12 @@ void FocusControl(NativeControl control);
 // Runs the toolkit's message loop until PostQuit; returns the quit value.
 int RunEventLoop();
 void PostQuit(int value);
+
+// Blocks until the box is closed. A null owner makes it modal for every window of the thread.
+MessageAnswer ShowMessageBox(GbkText text, MessageButtons buttons, GbkText title,
+                             NativeWindow owner);
+
+bool OpenUrl(const char* address);
 
 // Reports a fatal start-up failure to the user and returns once it has been acknowledged.
 void ShowFatalError(GbkText title, GbkText message);

@@ -116,6 +116,19 @@ void PostQuit(int value) {
     fake::instance.posted_quits.push_back(value);
 }
 
+MessageAnswer ShowMessageBox(GbkText text, MessageButtons buttons, GbkText title, NativeWindow owner) {
+    fake::instance.log.push_back("message box");
+    fake::instance.message_boxes.push_back(
+        {.text = text, .title = title, .buttons = buttons, .owner = owner});
+    return fake::instance.message_box_answer;
+}
+
+bool OpenUrl(const char* address) {
+    fake::instance.log.push_back("open url");
+    fake::instance.opened_urls.push_back(address);
+    return !fake::instance.opener_fails;
+}
+
 // Death tests read this from the dying process's standard error.
 void ShowFatalError(GbkText title, GbkText message) {
     int open = 0;

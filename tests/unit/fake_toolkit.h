@@ -42,6 +42,16 @@ struct Toolkit {
     int stops = 0;
     int loops_run = 0;
 
+    struct MessageBoxCall {
+        std::string text, title;
+        MessageButtons buttons;
+        NativeWindow owner;
+    };
+    std::vector<MessageBoxCall> message_boxes;
+    MessageAnswer message_box_answer = MessageAnswer::Ok;
+    std::vector<std::string> opened_urls;
+    bool opener_fails = false;
+
     // What the user does while the message loop runs.
     std::function<void()> user_actions;
 };
