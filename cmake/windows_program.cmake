@@ -5,7 +5,9 @@ set(size_options -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
 target_compile_options(runtime_core PRIVATE ${size_options})
 target_compile_options(program PRIVATE ${size_options})
 
-add_executable(korvessa WIN32
+enable_language(RC)
+
+set(win32_backend
     runtime/win32/win32_controls.cpp
     runtime/win32/win32_desktop.cpp
     runtime/win32/win32_dialogs.cpp
@@ -15,8 +17,16 @@ add_executable(korvessa WIN32
     runtime/win32/win32_loop.cpp
     runtime/win32/win32_text.cpp
     runtime/win32/win32_window.cpp)
-target_include_directories(korvessa PRIVATE ${PROJECT_SOURCE_DIR})
-target_compile_options(korvessa PRIVATE ${size_options} -Wall -Wextra -Werror)
-target_link_libraries(korvessa PRIVATE runtime_core program user32 gdi32 shell32 ole32)
-target_link_options(korvessa PRIVATE -static -s -Wl,--gc-sections -Wl,--dynamicbase
-    -Wl,--nxcompat)
+
+function(korvessa_program name)
+    add_executable(${name} WIN32 ${win32_backend} ${ARGN})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${size_options} -Wall -Wextra -Werror>)
+    target_link_libraries(${name} PRIVATE runtime_core program user32 gdi32 shell32 ole32)
+    target_link_options(${name} PRIVATE -static -s -Wl,--gc-sections -Wl,--dynamicbase
+        -Wl,--nxcompat)
+endfunction()
+
+korvessa_program(korvessa resources/korvessa.rc)
+# The same program without its icon resource, for the test that it then shows the system's.
+korvessa_program(korvessa_without_icon)
