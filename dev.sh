@@ -55,7 +55,7 @@ run_for_screenshot() {
         "$0/wait_for_window.sh" Korvessa 120 >/dev/null
         sleep 1  # let Wine finish painting the frame before the picture is taken
         "$0/screenshot.sh" "$1"
-        convert "$1" -crop 1024x768+0+0 +repage "$1"  # the virtual desktop, at the display'"'"'s origin
+        convert "$1" -crop 1024x768+0+0 +repage "$1"  # the virtual desktop sits at the display origin
         xdotool key Escape
         wait "$program"
     ' "$harness" "$repo/build/screenshot.png"
