@@ -20,8 +20,11 @@ namespace win32 {
 
 constexpr const wchar_t* FormWindowClass = L"FormWindow";
 
-// Extra window bytes of the form class: the background colour, read at each paint.
+// Extra window bytes of the form class: the background colour, read at each paint, and the
+// window's font, which a window of an own class must keep itself to answer WM_GETFONT.
 constexpr int BackgroundColourSlot = 0;
+constexpr int FontSlot = sizeof(LONG);
+constexpr int FormWindowExtraBytes = sizeof(LONG) + sizeof(LONG_PTR);
 
 bool RegisterFormWindowClass();
 void UnregisterFormWindowClass();

@@ -58,6 +58,12 @@ LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
         case WM_PAINT:
             Paint(hwnd);
             return 0;
+        case WM_SETFONT:
+            SetWindowLongPtrW(hwnd, FontSlot, static_cast<LONG_PTR>(wparam));
+            if (LOWORD(lparam) != 0) InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        case WM_GETFONT:
+            return GetWindowLongPtrW(hwnd, FontSlot);
         case WM_SETFOCUS:
             input::FocusGained(window);
             return 0;
@@ -95,7 +101,7 @@ bool RegisterFormWindowClass() {
     form.cbSize = sizeof form;
     form.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     form.lpfnWndProc = FormWindowProc;
-    form.cbWndExtra = sizeof(LONG);
+    form.cbWndExtra = FormWindowExtraBytes;
     form.hInstance = Instance();
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // Hollow: the window paints its own background. No class icon: icons come per window.
