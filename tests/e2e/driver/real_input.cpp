@@ -1,0 +1,82 @@
+// SendInput for keys and clicks; see real_input.h.
+#include "real_input.h"
+
+#include "polling.h"
+
+namespace {
+
+INPUT KeyInput(WORD virtual_key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtual_key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+testing::AssertionResult Send(std::vector<INPUT> inputs, const std::string& what) {
+    UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (sent == inputs.size()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "SendInput for " << what << " queued " << sent << " of "
+                                       << inputs.size() << " events, error " << GetLastError();
+}
+
+// Absolute pointer positions are given in 1/65536 of the primary screen; rounding up lands on
+// the pixel itself rather than the one before it.
+LONG Normalised(LONG pixel, int screen_extent) {
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + screen_extent - 1) /
+                             screen_extent);
+}
+
+testing::AssertionResult MoveTo(POINT target) {
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    if (auto sent = Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                                     Normalised(target.x, width), Normalised(target.y, height))},
+                         "a pointer move");
+        !sent) {
+        return sent;
+    }
+    POINT at{};
+    if (polling::Until([&] { return GetCursorPos(&at) && at.x == target.x && at.y == target.y; })) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "moved the pointer to " << target.x << ", " << target.y
+                                       << " but it is at " << at.x << ", " << at.y;
+}
+
+testing::AssertionResult Clicks(POINT screen_point, int count) {
+    if (auto moved = MoveTo(screen_point); !moved) return moved;
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < count; ++i) {
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    }
+    return Send(inputs, count == 1 ? "a click" : "a double click");
+}
+
+}  // namespace
+
+void PrintTo(const KeyChord& chord, std::ostream* out) { *out << chord.name; }
+
+testing::AssertionResult Press(const KeyChord& chord) {
+    std::vector<INPUT> inputs;
+    for (WORD key : chord.keys) inputs.push_back(KeyInput(key, false));
+    for (auto key = chord.keys.rbegin(); key != chord.keys.rend(); ++key) {
+        inputs.push_back(KeyInput(*key, true));
+    }
+    return Send(inputs, chord.name);
+}
+
+testing::AssertionResult Click(POINT screen_point) { return Clicks(screen_point, 1); }
+
+testing::AssertionResult DoubleClick(POINT screen_point) { return Clicks(screen_point, 2); }
