@@ -34,6 +34,9 @@ done
 "$here/harness/make_prefix.sh"
 to_windows() { winepath -w "$1" 2>/dev/null; }
 args=("--program=$(to_windows "$program")")
+if [[ -n "${KORVESSA_PROGRAM_WITHOUT_ICON:-}" ]]; then
+    args+=("--program-without-icon=$(to_windows "$KORVESSA_PROGRAM_WITHOUT_ICON")")
+fi
 bmp=""
 if [[ -n "$screenshot" ]]; then
     mkdir -p "$(dirname "$screenshot")"
@@ -49,13 +52,19 @@ KORVESSA_XVFB=1 "$here/harness/with_display.sh" \
 rc=$?
 set -e
 
-if [[ -n "$bmp" && -f "$bmp" ]]; then
-    if convert "$bmp" "$screenshot"; then
-        rm -f "$bmp"
-        echo "run_driver.sh: start window picture: $screenshot"
-    else
-        echo "run_driver.sh: could not turn $bmp into $screenshot" >&2
-        (( rc != 0 )) || rc=1
-    fi
+# The start window's picture, and any other the tests saved beside it (the order notice).
+if [[ -n "$bmp" ]]; then
+    for picture in "$bmp" "$(dirname "$bmp")"/order-notice.bmp; do
+        [[ -f "$picture" ]] || continue
+        png="${picture%.bmp}.png"
+        [[ "$picture" == "$bmp" ]] && png="$screenshot"
+        if convert "$picture" "$png"; then
+            rm -f "$picture"
+            echo "run_driver.sh: picture for people to look at: $png"
+        else
+            echo "run_driver.sh: could not turn $picture into $png" >&2
+            (( rc != 0 )) || rc=1
+        fi
+    done
 fi
 exit "$rc"

@@ -23,6 +23,7 @@ bool ParseDriverOptions(int argc, wchar_t** argv, DriverOptions& options) {
     for (int i = 1; i < argc; ++i) {
         if (TakeValue(argv[i], L"--program=", options.program)) continue;
         if (TakeValue(argv[i], L"--screenshot=", options.screenshot)) continue;
+        if (TakeValue(argv[i], L"--program-without-icon=", options.program_without_icon)) continue;
         fwprintf(stderr, L"e2e_driver: unknown option %ls\n", argv[i]);
         return false;
     }

@@ -6,6 +6,7 @@
 
 struct DriverOptions {
     std::wstring program;     // Windows path of korvessa.exe
+    std::wstring program_without_icon;  // Windows path of the same program built without its icon
     std::wstring screenshot;  // Windows path of a .bmp to write after the tests; empty: none
 };
 

@@ -56,8 +56,9 @@ ProgramUnderTest::~ProgramUnderTest() {
     if (process_.hProcess != nullptr) CloseHandle(process_.hProcess);
 }
 
-testing::AssertionResult ProgramUnderTest::Start() {
-    const std::wstring& path = Options().program;
+testing::AssertionResult ProgramUnderTest::Start() { return Start(Options().program); }
+
+testing::AssertionResult ProgramUnderTest::Start(const std::wstring& path) {
     std::wstring command_line = L"\"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -18,8 +18,10 @@ class ProgramUnderTest {
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
     ~ProgramUnderTest();  // ends the process if it still runs
 
-    // Starts the program given to the driver (--program), without arguments.
+    // Starts the program given to the driver (--program), or another build of it, without
+    // arguments.
     testing::AssertionResult Start();
+    testing::AssertionResult Start(const std::wstring& path);
 
     // Polls until the process shows its top-level window of class "FormWindow" with a button
     // in it; then window() and button() are set.

@@ -42,6 +42,22 @@ HFONT FontOf(HWND window) {
                              : nullptr;
 }
 
+probe::IconFacts IconFactsOf(HWND window, WPARAM which) {
+    probe::IconFacts facts{};
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    facts.handle = reinterpret_cast<UINT_PTR>(icon);
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return facts;
+    BITMAP image{};
+    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof image, &image);
+    facts.width = image.bmWidth;
+    // A monochrome icon stacks its AND and XOR masks in one bitmap of twice the height.
+    facts.height = info.hbmColor != nullptr ? image.bmHeight : image.bmHeight / 2;
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+    return facts;
+}
+
 void FillReport(probe::Report& report, HWND window) {
     report.class_cursor = GetClassLongPtrW(window, GCLP_HCURSOR);
     report.arrow_cursor = reinterpret_cast<UINT_PTR>(LoadCursorW(nullptr, IDC_ARROW));
@@ -52,6 +68,8 @@ void FillReport(probe::Report& report, HWND window) {
     report.window_font = FactsOf(FontOf(window));
     report.button_font = FactsOf(FontOf(FindWindowExW(window, nullptr, L"Button", nullptr)));
     report.default_gui_font = FactsOf(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    report.big_icon = IconFactsOf(window, ICON_BIG);
+    report.small_icon = IconFactsOf(window, ICON_SMALL);
 }
 
 void Answer(HWND window) {

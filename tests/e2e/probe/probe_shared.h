@@ -35,6 +35,13 @@ struct FontFacts {
     wchar_t face[LF_FACESIZE];
 };
 
+// A window's icon (WM_GETICON) and the size of its image.
+struct IconFacts {
+    UINT_PTR handle;
+    LONG width;
+    LONG height;
+};
+
 struct Report {
     // The window class, read with GetClassLongPtrW inside the program.
     UINT_PTR class_cursor;
@@ -47,6 +54,9 @@ struct Report {
     FontFacts window_font;
     FontFacts button_font;
     FontFacts default_gui_font;  // GetStockObject(DEFAULT_GUI_FONT) in the program
+    // The window's own icons, by WM_GETICON inside the program.
+    IconFacts big_icon;
+    IconFacts small_icon;
 };
 
 struct Shared {
