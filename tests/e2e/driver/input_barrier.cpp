@@ -15,8 +15,10 @@ testing::AssertionResult InputBarrier::Pass() {
     }
     // A program that has ended takes nothing more in: no use waiting then.
     polling::Until([&] { return probe_.BarrierKeyUpsTaken() > before || !program_.IsRunning(); });
-    if (!program_.IsRunning()) {
-        return testing::AssertionFailure() << "the program ended after the input under test";
+    if (std::optional<DWORD> code = program_.ExitCode()) {
+        return testing::AssertionFailure() << "the program ended after the input under test, exit "
+                                              "code "
+                                           << *code << " (" << Hex(*code) << ")";
     }
     if (probe_.BarrierKeyUpsTaken() <= before) {
         return testing::AssertionFailure()

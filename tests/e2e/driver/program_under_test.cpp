@@ -87,10 +87,8 @@ testing::AssertionResult ProgramUnderTest::WaitForStartWindow() {
     failure << "expected a visible top-level \"FormWindow\" window with a Button in it from "
                "process "
             << process_id() << "; ";
-    if (!IsRunning()) {
-        DWORD code = 0;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return failure << "the process ended with exit code " << code << " (" << Hex(code)
+    if (std::optional<DWORD> code = ExitCode()) {
+        return failure << "the process ended with exit code " << *code << " (" << Hex(*code)
                        << ") instead";
     }
     failure << "after " << polling::StartDeadline.count() << " ms it has these: ";
@@ -125,7 +123,12 @@ testing::AssertionResult ProgramUnderTest::StartAndWaitUntilReady() {
 }
 
 std::optional<DWORD> ProgramUnderTest::WaitForExit() {
-    if (!polling::Until([&] { return !IsRunning(); })) return std::nullopt;
+    polling::Until([&] { return !IsRunning(); });
+    return ExitCode();
+}
+
+std::optional<DWORD> ProgramUnderTest::ExitCode() const {
+    if (process_.hProcess == nullptr || IsRunning()) return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(process_.hProcess, &code);
     return code;

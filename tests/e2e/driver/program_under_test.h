@@ -38,6 +38,8 @@ class ProgramUnderTest {
     std::optional<DWORD> WaitForExit();
 
     bool IsRunning() const;
+    // The exit code once the process has ended; nothing while it runs.
+    std::optional<DWORD> ExitCode() const;
     void Kill();  // TerminateProcess, then waits for the end
 
     HWND window() const { return window_; }
