@@ -31,7 +31,7 @@ struct WindowFrame {
     bool maximise_box;
 };
 
-struct WindowSpec {
+struct WindowParams {
     Point origin;
     Size size;  // outer size
     GbkText caption;
@@ -39,7 +39,7 @@ struct WindowSpec {
     std::uint32_t background_colour;  // SystemDefaultColour or 0x00BBGGRR
 };
 
-struct ButtonSpec {
+struct ButtonParams {
     Point origin;  // client coordinates
     Size size;
     GbkText caption;
@@ -58,8 +58,8 @@ Size PrimaryScreenSize();
 
 // Both create hidden; nullptr when the system refuses. `unit_index` is the control's place in
 // its template, which the backend reports back with the control's events.
-NativeWindow CreateTopLevel(const WindowSpec& spec, OpenWindow* core_window);
-NativeControl CreatePushButton(NativeWindow parent, const ButtonSpec& spec, int unit_index);
+NativeWindow CreateTopLevel(const WindowParams& params, OpenWindow* core_window);
+NativeControl CreatePushButton(NativeWindow parent, const ButtonParams& params, int unit_index);
 
 void ShowControl(NativeControl control, bool visible);  // never activates
 void ShowTopLevel(NativeWindow window, ShowMode mode);  // activates

@@ -19,7 +19,7 @@ toolkit::Point WindowOrigin(const FormUnit& unit) {
     return {unit.unit.left, unit.unit.top};
 }
 
-toolkit::WindowSpec WindowSpecOf(const FormUnit& unit) {
+toolkit::WindowParams WindowParamsOf(const FormUnit& unit) {
     // A window is shown in the task bar by having no owner, and this runtime never gives one.
     return {
         .origin = WindowOrigin(unit),
@@ -33,7 +33,7 @@ toolkit::WindowSpec WindowSpecOf(const FormUnit& unit) {
     };
 }
 
-toolkit::ButtonSpec ButtonSpecOf(const FormUnit& unit) {
+toolkit::ButtonParams ButtonParamsOf(const FormUnit& unit) {
     return {
         .origin = {unit.unit.left, unit.unit.top},
         .size = {unit.unit.width, unit.unit.height},
@@ -55,11 +55,11 @@ toolkit::ShowMode ShowModeOf(const FormUnit& unit) {
 // Creates the window and its controls, all hidden; leaves nothing behind on failure.
 bool Build(OpenWindow& window, const ReadTemplate& form) {
     window = {.form = &form, .native = nullptr, .controls = {}, .restore_focus_to = NoUnit};
-    NativeWindow native = toolkit::CreateTopLevel(WindowSpecOf(*form.units[0].source), &window);
+    NativeWindow native = toolkit::CreateTopLevel(WindowParamsOf(*form.units[0].source), &window);
     if (native == nullptr) return false;
     window.native = native;
     for (int i = 1; i < UnitCount(window); ++i) {
-        NativeControl control = toolkit::CreatePushButton(native, ButtonSpecOf(UnitAt(window, i)), i);
+        NativeControl control = toolkit::CreatePushButton(native, ButtonParamsOf(UnitAt(window, i)), i);
         if (control == nullptr) {
             toolkit::DestroyTopLevel(native);
             return false;

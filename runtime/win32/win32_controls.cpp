@@ -3,13 +3,13 @@
 
 namespace toolkit {
 
-NativeControl CreatePushButton(NativeWindow parent, const ButtonSpec& spec, int unit_index) {
+NativeControl CreatePushButton(NativeWindow parent, const ButtonParams& params, int unit_index) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_CENTER | BS_VCENTER | BS_MULTILINE;
-    style |= spec.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    if (spec.tab_stop) style |= WS_TABSTOP;
-    if (spec.disabled) style |= WS_DISABLED;
-    HWND button = CreateWindowExW(0, L"BUTTON", win32::WideText(spec.caption).get(), style,
-                                  spec.origin.x, spec.origin.y, spec.size.width, spec.size.height,
+    style |= params.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if (params.tab_stop) style |= WS_TABSTOP;
+    if (params.disabled) style |= WS_DISABLED;
+    HWND button = CreateWindowExW(0, L"BUTTON", win32::WideText(params.caption).get(), style,
+                                  params.origin.x, params.origin.y, params.size.width, params.size.height,
                                   reinterpret_cast<HWND>(parent),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(unit_index)),
                                   GetModuleHandleW(nullptr), nullptr);

@@ -20,12 +20,12 @@ DWORD WindowStyleOf(const toolkit::WindowFrame& frame) {
 
 // The form's size is the outer size; the system may pick another for a frame style, so it is
 // set again when it differs.
-void KeepOuterSize(HWND window, const toolkit::WindowSpec& spec) {
+void KeepOuterSize(HWND window, const toolkit::WindowParams& params) {
     RECT outer{};
     GetWindowRect(window, &outer);
-    if (outer.right - outer.left != spec.size.width || outer.bottom - outer.top != spec.size.height) {
-        SetWindowPos(window, nullptr, spec.origin.x, spec.origin.y, spec.size.width,
-                     spec.size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (outer.right - outer.left != params.size.width || outer.bottom - outer.top != params.size.height) {
+        SetWindowPos(window, nullptr, params.origin.x, params.origin.y, params.size.width,
+                     params.size.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -132,15 +132,15 @@ int UnitOfControl(HWND window, HWND control) {
 
 namespace toolkit {
 
-NativeWindow CreateTopLevel(const WindowSpec& spec, OpenWindow* core_window) {
+NativeWindow CreateTopLevel(const WindowParams& params, OpenWindow* core_window) {
     // No parent and no owner: the window has a task-bar button of its own.
-    HWND window = CreateWindowExW(0, win32::FormWindowClass, win32::WideText(spec.caption).get(),
-                                  win32::WindowStyleOf(spec.frame), spec.origin.x, spec.origin.y,
-                                  spec.size.width, spec.size.height, nullptr, nullptr,
+    HWND window = CreateWindowExW(0, win32::FormWindowClass, win32::WideText(params.caption).get(),
+                                  win32::WindowStyleOf(params.frame), params.origin.x, params.origin.y,
+                                  params.size.width, params.size.height, nullptr, nullptr,
                                   win32::Instance(), core_window);
     if (window == nullptr) return nullptr;
-    SetWindowLongW(window, win32::BackgroundColourSlot, static_cast<LONG>(spec.background_colour));
-    win32::KeepOuterSize(window, spec);
+    SetWindowLongW(window, win32::BackgroundColourSlot, static_cast<LONG>(params.background_colour));
+    win32::KeepOuterSize(window, params);
     win32::SetIconsAndFont(window);
     return reinterpret_cast<NativeWindow>(window);
 }

@@ -63,19 +63,19 @@ void Stop() {
 
 Size PrimaryScreenSize() { return fake::instance.screen; }
 
-NativeWindow CreateTopLevel(const WindowSpec& spec, OpenWindow* core_window) {
+NativeWindow CreateTopLevel(const WindowParams& params, OpenWindow* core_window) {
     fake::instance.log.push_back("create window");
     if (fake::instance.refuse_windows) return nullptr;
-    fake::instance.windows.push_back({.spec = spec, .core = core_window, .visible = false,
+    fake::instance.windows.push_back({.params = params, .core = core_window, .visible = false,
                                       .shown_as = ShowMode::Normal, .destroyed = false});
     return fake::WindowHandle(static_cast<int>(fake::instance.windows.size()) - 1);
 }
 
-NativeControl CreatePushButton(NativeWindow parent, const ButtonSpec& spec, int unit_index) {
+NativeControl CreatePushButton(NativeWindow parent, const ButtonParams& params, int unit_index) {
     fake::instance.log.push_back("create button " + std::to_string(unit_index));
     if (unit_index == fake::instance.refuse_button_at) return nullptr;
     fake::instance.controls.push_back(
-        {.window = fake::IndexOf(parent), .spec = spec, .unit_index = unit_index, .visible = false});
+        {.window = fake::IndexOf(parent), .params = params, .unit_index = unit_index, .visible = false});
     return fake::ControlHandle(static_cast<int>(fake::instance.controls.size()) - 1);
 }
 

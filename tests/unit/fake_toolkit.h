@@ -13,7 +13,7 @@
 namespace fake {
 
 struct Window {
-    toolkit::WindowSpec spec;
+    toolkit::WindowParams params;
     OpenWindow* core;
     bool visible;
     toolkit::ShowMode shown_as;
@@ -22,7 +22,7 @@ struct Window {
 
 struct Control {
     int window;  // index into Toolkit::windows
-    toolkit::ButtonSpec spec;
+    toolkit::ButtonParams params;
     int unit_index;
     bool visible;
 };

@@ -48,11 +48,11 @@ TEST_F(WindowLoading, StartWindowIsCentredOnThePrimaryScreenAtItsOuterSize) {
         fake::toolkit().screen = c.screen;
         InitRuntime();
         LoadWindow(StartWindowId);
-        const toolkit::WindowSpec& spec = OnlyWindow().spec;
-        EXPECT_EQ(spec.origin.x, c.expected.x) << "screen " << c.screen.width << "x" << c.screen.height;
-        EXPECT_EQ(spec.origin.y, c.expected.y) << "screen " << c.screen.width << "x" << c.screen.height;
-        EXPECT_EQ(spec.size.width, 380);
-        EXPECT_EQ(spec.size.height, 247);
+        const toolkit::WindowParams& params = OnlyWindow().params;
+        EXPECT_EQ(params.origin.x, c.expected.x) << "screen " << c.screen.width << "x" << c.screen.height;
+        EXPECT_EQ(params.origin.y, c.expected.y) << "screen " << c.screen.width << "x" << c.screen.height;
+        EXPECT_EQ(params.size.width, 380);
+        EXPECT_EQ(params.size.height, 247);
     }
 }
 
@@ -60,33 +60,33 @@ TEST_F(WindowLoading, StartWindowSettingsReachTheToolkit) {
     InitRuntime();
     LoadWindow(StartWindowId);
     const fake::Window& window = OnlyWindow();
-    EXPECT_STREQ(window.spec.caption, "Korvessa");
-    EXPECT_FALSE(window.spec.frame.resizable);
-    EXPECT_TRUE(window.spec.frame.system_menu);
-    EXPECT_TRUE(window.spec.frame.minimise_box);
-    EXPECT_FALSE(window.spec.frame.maximise_box);
-    EXPECT_EQ(window.spec.background_colour, SystemDefaultColour);
+    EXPECT_STREQ(window.params.caption, "Korvessa");
+    EXPECT_FALSE(window.params.frame.resizable);
+    EXPECT_TRUE(window.params.frame.system_menu);
+    EXPECT_TRUE(window.params.frame.minimise_box);
+    EXPECT_FALSE(window.params.frame.maximise_box);
+    EXPECT_EQ(window.params.background_colour, SystemDefaultColour);
     EXPECT_TRUE(window.visible);
     EXPECT_EQ(window.shown_as, toolkit::ShowMode::Normal);
 
     ASSERT_EQ(fake::toolkit().controls.size(), 1u);
     const fake::Control& button = fake::toolkit().controls[0];
-    EXPECT_EQ(button.spec.origin.x, 136);
-    EXPECT_EQ(button.spec.origin.y, 88);
-    EXPECT_EQ(button.spec.size.width, 88);
-    EXPECT_EQ(button.spec.size.height, 32);
-    EXPECT_STREQ(button.spec.caption, "\xD4\xD8\xC8\xEB");
-    EXPECT_TRUE(button.spec.tab_stop);
-    EXPECT_FALSE(button.spec.default_button);
-    EXPECT_FALSE(button.spec.disabled);
+    EXPECT_EQ(button.params.origin.x, 136);
+    EXPECT_EQ(button.params.origin.y, 88);
+    EXPECT_EQ(button.params.size.width, 88);
+    EXPECT_EQ(button.params.size.height, 32);
+    EXPECT_STREQ(button.params.caption, "\xD4\xD8\xC8\xEB");
+    EXPECT_TRUE(button.params.tab_stop);
+    EXPECT_FALSE(button.params.default_button);
+    EXPECT_FALSE(button.params.disabled);
     EXPECT_TRUE(button.visible);
 }
 
 TEST_F(WindowLoading, ManualStartPositionUsesTheStoredPlace) {
     ReadTestForms();
     LoadWindow(test_forms::KeyWindow);
-    EXPECT_EQ(OnlyWindow().spec.origin.x, 10);
-    EXPECT_EQ(OnlyWindow().spec.origin.y, 20);
+    EXPECT_EQ(OnlyWindow().params.origin.x, 10);
+    EXPECT_EQ(OnlyWindow().params.origin.y, 20);
     LoadWindow(test_forms::EnterMovesWindow);
     EXPECT_EQ(fake::toolkit().windows[1].shown_as, toolkit::ShowMode::Maximised);
 }
